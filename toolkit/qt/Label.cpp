@@ -1,0 +1,74 @@
+// The static text as a painted widget rather than a QLabel: a QLabel lets mouse
+// events fall through to the widget beneath, and this one must keep them.
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "Native.h"
+
+namespace qtk {
+
+LabelWidget::LabelWidget(QWidget* parent, TLabel& label, QString text, const QFont& font,
+                         QColor color)
+    : QWidget(parent), label_(label), text_(std::move(text)), color_(color)
+{
+    setFont(font);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAutoFillBackground(false);
+}
+
+void LabelWidget::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setFont(font());
+    p.setPen(color_);
+    p.drawText(QPointF(0, QFontMetrics(font()).ascent()), text_);
+}
+
+void LabelWidget::mousePressEvent(QMouseEvent* event) { event->accept(); }
+void LabelWidget::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+void LabelWidget::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
+
+void LabelWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton && label_.OnDblClick)
+        label_.OnDblClick(&label_);
+}
+
+}  // namespace qtk
+
+namespace {
+std::unique_ptr<TControl::Native> makeLabel(TForm& owner, TLabel& label, const TLabelSpec& spec)
+{
+    auto native = std::make_unique<TControl::Native>();
+    native->widget = new qtk::LabelWidget(owner.native().widget, label, qtk::toQ(spec.Caption),
+                                          qtk::toQFont(spec.Font), qtk::toQColor(spec.Font.Color));
+    return native;
+}
+}  // namespace
+
+TSize TLabel::TextExtent(const String& text, const TFont& font)
+{
+    const QFont f = qtk::toQFont(font);
+    return {QFontMetrics(f).horizontalAdvance(qtk::toQ(text)), qtk::lineHeight(f)};
+}
+
+TLabel::TLabel(TForm& owner, const TLabelSpec& spec)
+    : TControl(owner, spec.Name, makeLabel(owner, *this, spec))
+{
+    const TSize extent = TextExtent(spec.Caption, spec.Font);
+    SetBounds({spec.Left, spec.Top, extent.Width, extent.Height});
+}
+
+String TLabel::Caption() const
+{
+    return qtk::fromQ(static_cast<qtk::LabelWidget*>(native().widget)->text());
+}
+
+void TLabel::PlaceAbove(int left, int bottom)
+{
+    const TRect r = BoundsRect();
+    SetBounds({left, bottom - r.Height, r.Width, r.Height});
+}

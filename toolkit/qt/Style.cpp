@@ -1,0 +1,65 @@
+// Colours and fonts: the layer's system colours taken from the platform's
+// palette, and the font names the program uses mapped to faces this machine
+// has. "Arial" resolves to Liberation Sans (metric-compatible); "Tahoma" comes
+// from Wine's font folder, which fontconfig does not scan.
+#include <QApplication>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPalette>
+
+#include "Native.h"
+
+namespace qtk {
+
+QColor toQColor(TColor color)
+{
+    if (!IsSystemColor(color))
+        return QColor::fromRgb(color & 0xFFFFFFu);
+    const QPalette palette = QApplication::palette();
+    switch (color) {
+    case clWindow:
+        return palette.color(QPalette::Base);
+    case clBtnFace:
+        return palette.color(QPalette::Window);
+    case clWindowText:
+    default:
+        return palette.color(QPalette::WindowText);
+    }
+}
+
+void ensureFonts()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    // Where a face of this name is missing, fontconfig's alias would otherwise
+    // decide; Liberation Sans has Arial's metrics.
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    static const char* const kTahomaFiles[] = {
+        "/usr/share/wine/fonts/tahoma.ttf",
+        "/usr/share/wine/fonts/tahomabd.ttf",
+    };
+    for (const char* path : kTahomaFiles) {
+        if (QFileInfo::exists(QString::fromLatin1(path)))
+            QFontDatabase::addApplicationFont(QString::fromLatin1(path));
+    }
+}
+
+QFont toQFont(const TFont& font)
+{
+    ensureFonts();
+    QFont f(toQ(font.Name));
+    f.setPixelSize(font.Height);
+    f.setBold(font.Bold);
+    f.setStyleStrategy(QFont::PreferDefault);
+    return f;
+}
+
+int lineHeight(const QFont& font)
+{
+    return QFontMetrics(font).lineSpacing();
+}
+
+}  // namespace qtk
