@@ -31,24 +31,32 @@ constexpr Square k256[] = {
     {kYellow, 144, 136, 239, 239},
 };
 
-int scaled(int edge, int size)
+// A smaller image keeps the design's margins and gap in proportion and stays
+// mirror-symmetric like it: the first square's edges are scaled, the others
+// are its mirror images.
+void drawScaled(TCanvas& canvas, int size)
 {
-    return static_cast<int>(std::lround(edge * size / 32.0));
+    const double s = size / 32.0;
+    const Square& first = k32[0];
+    const int start = static_cast<int>(std::lround(first.left * s));
+    const int end = static_cast<int>(std::floor((first.right + 1) * s));  // exclusive
+    const int mirrored = size - end;
+    for (const Square& sq : k32) {
+        const int l = sq.left == first.left ? start : mirrored;
+        const int t = sq.top == first.top ? start : mirrored;
+        canvas.FillRect({l, t, end - start, end - start}, sq.colour);
+    }
 }
 
 void drawSquares(TCanvas& canvas, int size)
 {
     canvas.FillRect({0, 0, size, size}, kGround);
     if (size == 256) {
-        for (const Square& s : k256)
-            canvas.FillRect({s.left, s.top, s.right - s.left + 1, s.bottom - s.top + 1}, s.colour);
+        for (const Square& sq : k256)
+            canvas.FillRect({sq.left, sq.top, sq.right - sq.left + 1, sq.bottom - sq.top + 1}, sq.colour);
         return;
     }
-    for (const Square& s : k32) {
-        const int l = scaled(s.left, size), t = scaled(s.top, size);
-        const int r = scaled(s.right + 1, size), b = scaled(s.bottom + 1, size);
-        canvas.FillRect({l, t, r - l, b - t}, s.colour);
-    }
+    drawScaled(canvas, size);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPalette>
+#include <algorithm>
 
 #include "Native.h"
 
@@ -59,7 +60,11 @@ QFont toQFont(const TFont& font)
 
 int lineHeight(const QFont& font)
 {
-    return QFontMetrics(font).lineSpacing();
+    // Ascent plus descent, and the face's leading where it has some. Wine's
+    // Tahoma has a negative leading at 11 px; its glyphs still need the full
+    // ascent and descent.
+    const QFontMetrics m(font);
+    return std::max(m.height(), m.lineSpacing());
 }
 
 }  // namespace qtk
