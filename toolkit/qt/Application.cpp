@@ -3,8 +3,46 @@
 // takes no command line, so Qt is handed a fixed one.
 #include <QApplication>
 
+#include <QEvent>
+#include <exception>
+#include <typeinfo>
+
 #include "../Application.h"
+#include "CrashReporter.h"
 #include "Native.h"
+
+namespace {
+
+// Delivers every event; a fault that escapes a handler goes to the crash
+// reporter, and the program goes on if the user says so.
+class GuardedApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& e) {
+            report(QStringLiteral("exception %1: %2").arg(QString::fromLatin1(typeid(e).name()), QString::fromLocal8Bit(e.what())),
+                   receiver, event);
+        } catch (...) {
+            report(QStringLiteral("unknown exception"), receiver, event);
+        }
+        return true;
+    }
+
+private:
+    static void report(const QString& what, QObject* receiver, QEvent* event)
+    {
+        const QString where = QStringLiteral("event %1 delivered to %2 \"%3\"")
+                                  .arg(int(event->type()))
+                                  .arg(QString::fromLatin1(receiver->metaObject()->className()), receiver->objectName());
+        qtk::crash::handle(what, where);
+    }
+};
+
+}  // namespace
 
 struct TApplication::Native {
     std::unique_ptr<QApplication> app;
@@ -20,7 +58,8 @@ TApplication gApplication;
 
 TApplication* Application = &gApplication;
 
-TApplication::TApplication() : native_(std::make_unique<Native>()) {}
+// The crash reporter comes first, before any other start-up work of the toolkit.
+TApplication::TApplication() : native_(std::make_unique<Native>()) { qtk::crash::install(); }
 
 TApplication::~TApplication() = default;
 
@@ -28,7 +67,8 @@ void TApplication::Initialize()
 {
     if (native_->app || QApplication::instance())
         return;
-    native_->app = std::make_unique<QApplication>(gArgc, gArgv);
+    native_->app = std::make_unique<GuardedApplication>(gArgc, gArgv);
+    qtk::crash::install();
     qtk::ensureFonts();
 }
 
@@ -38,6 +78,7 @@ void TApplication::SetTitle(const String& title)
     // The application name, not the display name: Qt appends a display name
     // to every window caption.
     QCoreApplication::setApplicationName(qtk::toQ(title));
+    qtk::crash::install();
 }
 
 void TApplication::SetDesktopEntry(const String& id)
@@ -51,8 +92,14 @@ int TApplication::Run()
         return 0;
     mainForm_->Show();
     QApplication::exec();
+    Finalize();
+    return 0;
+}
+
+void TApplication::Finalize()
+{
     mainForm_ = nullptr;
     while (!forms_.empty())
         forms_.pop_back();
-    return 0;
+    native_->app.reset();
 }
