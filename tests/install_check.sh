@@ -30,6 +30,8 @@ echo "Depends: $depends"
 for need in fonts-liberation fonts-wine qt6-qpa-plugins libqt6widgets6; do
     [[ "$depends" == *"$need"* ]] || { echo "the package does not depend on $need"; exit 1; }
 done
-dpkg-deb -c "$deb" | grep -q "./usr/share/applications/$id.desktop"
-dpkg-deb -c "$deb" | grep -q "./usr/share/icons/hicolor/256x256/apps/$id.png"
+contents=$(dpkg-deb -c "$deb")
+for f in usr/bin/pelomar "usr/share/applications/$id.desktop" "usr/share/icons/hicolor/256x256/apps/$id.png"; do
+    [[ "$contents" == *"./$f"* ]] || { echo "the package lacks /$f"; exit 1; }
+done
 echo "install check passed"

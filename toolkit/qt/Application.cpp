@@ -13,8 +13,9 @@
 
 namespace {
 
-// Delivers every event; a fault that escapes a handler goes to the crash
-// reporter, and the program goes on if the user says so.
+// Delivers every event; a fault that escapes anything the events run goes to
+// the crash reporter, and the program goes on if the user says so. The
+// program's own handlers are guarded closer still, where the layer calls them.
 class GuardedApplication : public QApplication {
 public:
     using QApplication::QApplication;

@@ -203,6 +203,15 @@ bool appendReport(const QString& file, const QString& report)
     return f.write(bytes) == bytes.size();
 }
 
+void guard(const std::function<void()>& handler, const QString& where)
+{
+    try {
+        handler();
+    } catch (...) {
+        handle(describe(std::current_exception()), where);
+    }
+}
+
 void setBoxHook(std::function<void(QDialog*)> hook) { gBoxHook = std::move(hook); }
 
 void handle(const QString& what, const QString& where)

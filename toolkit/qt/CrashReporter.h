@@ -1,7 +1,8 @@
 // The crash reporter. It installs itself with the application object, before
 // anything else of the toolkit, and catches what the program does not:
-// - an exception that escapes a notification handler, caught where the
-//   application delivers events: it shows the box and the program can go on;
+// - an exception that escapes a notification handler, caught as the handler
+//   returns (and, for anything else, where the application delivers events):
+//   it shows the box and the program can go on;
 // - an exception that ends another thread (std::terminate): the box is shown
 //   on the main thread while that thread waits;
 // - a fatal signal: the report is appended to the report file with
@@ -41,6 +42,11 @@ bool appendReport(const QString& file, const QString& report);
 // Shows the box for a report (on the main thread) and does what the user
 // chose; returns only for "continue application".
 void handle(const QString& what, const QString& where);
+
+// Runs a notification handler of the program. A fault that escapes it is
+// reported here, before it can unwind through Qt's event delivery, which is
+// not built to be unwound through; `where` names the handler's control.
+void guard(const std::function<void()>& handler, const QString& where);
 
 // For tests: called with the box just before it runs, instead of nothing.
 void setBoxHook(std::function<void(QDialog*)> hook);

@@ -13,6 +13,7 @@
 #include <limits>
 #include <qdrawutil.h>
 
+#include "CrashReporter.h"
 #include "Native.h"
 
 namespace qtk {
@@ -112,5 +113,5 @@ void TEdit::SetText(const String& text)
 void TEdit::changed()
 {
     if (OnChange)
-        OnChange(this);
+        qtk::crash::guard([this] { OnChange(this); }, QStringLiteral("OnChange of ") + qtk::toQ(Name()));
 }

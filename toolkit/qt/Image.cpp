@@ -1,6 +1,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "CrashReporter.h"
 #include "Native.h"
 
 namespace qtk {
@@ -46,7 +47,7 @@ void ImageWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
     event->accept();
     if (event->button() == Qt::LeftButton && image_.OnDblClick)
-        image_.OnDblClick(&image_);
+        crash::guard([this] { image_.OnDblClick(&image_); }, QStringLiteral("OnDblClick of ") + objectName());
 }
 
 }  // namespace qtk

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "CrashReporter.h"
 #include "Native.h"
 
 namespace qtk {
@@ -34,7 +35,7 @@ void LabelWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
     event->accept();
     if (event->button() == Qt::LeftButton && label_.OnDblClick)
-        label_.OnDblClick(&label_);
+        crash::guard([this] { label_.OnDblClick(&label_); }, QStringLiteral("OnDblClick of ") + objectName());
 }
 
 }  // namespace qtk
