@@ -64,6 +64,8 @@ private slots:
     void rightDoubleClickDoesNothing();
     void crossSignReappliesA1_data();
     void crossSignReappliesA1();
+    void extremeTextsAreCopiedExactly_data();
+    void extremeTextsAreCopiedExactly();
 };
 
 void tst_Linking::startState()
@@ -321,6 +323,41 @@ void tst_Linking::crossSignReappliesA1()
 
     QTest::mouseDClick(f.widget(QStringLiteral("vrouw")), Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(f.texts(), expected);
+}
+
+void tst_Linking::extremeTextsAreCopiedExactly_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<bool>("keptAsIs");  // false: the box stores its own form of it
+    QString huge;
+    huge.reserve(100000);
+    for (int i = 0; i < 100000; ++i)
+        huge += QChar(u'A' + i % 26);
+    QTest::newRow("a 100,000-character paste") << huge << true;
+    QTest::newRow("emoji, with a joiner sequence") << QStringLiteral("\U0001F9EC Aa \U0001F469\u200D\U0001F52C") << true;
+    QTest::newRow("combining characters") << QStringLiteral("e\u0301 A\u030A a\u0308\u0323") << true;
+    QTest::newRow("right-to-left text") << QStringLiteral("\u05D0\u05D1 \u0639\u0631\u0628\u064A A") << true;
+    QTest::newRow("tabs and other control characters") << QStringLiteral("A\tb\u0001\u0007\u001B\u007F") << true;
+    QTest::newRow("a lone surrogate") << QString(QChar(0xD800)) + QStringLiteral("x") << true;
+    QTest::newRow("line breaks") << QStringLiteral("A\nb\r\nC") << false;
+}
+
+void tst_Linking::extremeTextsAreCopiedExactly()
+{
+    QFETCH(QString, pasted);
+    QFETCH(bool, keptAsIs);
+    FormFixture f;
+    QLineEdit* d3 = f.edit(QStringLiteral("d3"));
+    QApplication::clipboard()->setText(pasted);
+    enterByKeyboard(d3);
+    QTest::keyClick(d3, Qt::Key_V, Qt::ControlModifier);
+    const QString stored = d3->text();
+    QVERIFY(!stored.isEmpty());
+    if (keptAsIs)
+        QCOMPARE(stored, pasted);
+    expectRow(f, 'd', stored);
+    expectStartState(f, 'c');
+    d3->repaint();  // laying the text out must not hang or crash either
 }
 
 QTEST_MAIN(tst_Linking)
