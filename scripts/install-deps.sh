@@ -22,11 +22,22 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
-
-echo "Installing: ${missing[*]}"
 sudo=()
 [[ $(id -u) -ne 0 ]] && sudo=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [[ ${#missing[@]} -gt 0 ]]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Wine's Tahoma where fontconfig finds and caches it, as the installed
+# program has it (the .deb links it into /usr/share/fonts).
+fonts=/usr/local/share/fonts/pelomar
+if [[ ! -e "$fonts/tahoma.ttf" ]]; then
+    "${sudo[@]}" mkdir -p "$fonts"
+    for face in tahoma.ttf tahomabd.ttf; do
+        "${sudo[@]}" ln -sf "/usr/share/wine/fonts/$face" "$fonts/$face"
+    done
+    "${sudo[@]}" fc-cache "$fonts"
+fi

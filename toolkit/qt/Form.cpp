@@ -114,7 +114,8 @@ void TForm::SetColor(TColor color)
 void TForm::SetFont(const TFont& font)
 {
     font_ = font;
-    native_->widget->setFont(qtk::toQFont(font));
+    // The window's font serves its captions.
+    native_->widget->setFont(qtk::toQFont(font, qtk::Glyphs::OwnFace));
 }
 
 void TForm::SetIcon(const std::vector<TBitmap>& images)

@@ -45,14 +45,15 @@ std::unique_ptr<TControl::Native> makeLabel(TForm& owner, TLabel& label, const T
 {
     auto native = std::make_unique<TControl::Native>();
     native->widget = new qtk::LabelWidget(owner.native().widget, label, qtk::toQ(spec.Caption),
-                                          qtk::toQFont(spec.Font), qtk::toQColor(spec.Font.Color));
+                                          qtk::toQFont(spec.Font, qtk::Glyphs::OwnFace),
+                                          qtk::toQColor(spec.Font.Color));
     return native;
 }
 }  // namespace
 
 TSize TLabel::TextExtent(const String& text, const TFont& font)
 {
-    const QFont f = qtk::toQFont(font);
+    const QFont f = qtk::toQFont(font, qtk::Glyphs::OwnFace);
     return {QFontMetrics(f).horizontalAdvance(qtk::toQ(text)), qtk::lineHeight(f)};
 }
 

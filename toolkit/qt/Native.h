@@ -25,7 +25,11 @@ inline String fromQ(const QString& s) { return s.toStdU16String(); }
 QColor toQColor(TColor color);
 // Registers the font faces the layer maps its font names to; idempotent.
 void ensureFonts();
-QFont toQFont(const TFont& font);
+// Any: the font falls back to other faces for glyphs it lacks, as a box
+// whose text the user types needs. OwnFace: the face alone, for texts the
+// program itself shows.
+enum class Glyphs { Any, OwnFace };
+QFont toQFont(const TFont& font, Glyphs glyphs = Glyphs::Any);
 // The height a line of this font takes, from which boxes and static texts are sized.
 int lineHeight(const QFont& font);
 

@@ -1,7 +1,10 @@
 // Colours and fonts: the layer's system colours taken from the platform's
 // palette, and the font names the program uses mapped to faces this machine
 // has. "Arial" resolves to Liberation Sans (metric-compatible); "Tahoma" comes
-// from Wine's font folder, which fontconfig does not scan.
+// from Wine's font folder, which fontconfig does not scan: the installed
+// program links Wine's Tahoma into a font folder fontconfig knows (and has
+// cached), and only where that is missing is the file loaded at start-up,
+// which costs about as much again as the rest of the start-up.
 #include <QApplication>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -42,19 +45,30 @@ void ensureFonts()
         "/usr/share/wine/fonts/tahoma.ttf",
         "/usr/share/wine/fonts/tahomabd.ttf",
     };
+    if (QFontDatabase::hasFamily(QStringLiteral("Tahoma")))
+        return;
     for (const char* path : kTahomaFiles) {
         if (QFileInfo::exists(QString::fromLatin1(path)))
             QFontDatabase::addApplicationFont(QString::fromLatin1(path));
     }
 }
 
-QFont toQFont(const TFont& font)
+QFont toQFont(const TFont& font, Glyphs glyphs)
 {
     ensureFonts();
-    QFont f(toQ(font.Name));
+    // Naming the face that will be used spares a failed look-up of the
+    // missing one for every font made.
+    static const bool hasArial = QFontDatabase::hasFamily(QStringLiteral("Arial"));
+    const QString name = toQ(font.Name);
+    QFont f(!hasArial && name == QLatin1String("Arial") ? QStringLiteral("Liberation Sans") : name);
     f.setPixelSize(font.Height);
     f.setBold(font.Bold);
-    f.setStyleStrategy(QFont::PreferDefault);
+    // Every fallback face is a font-configuration search at start-up; the
+    // program's own fixed texts never need one. Latin text is not shaped
+    // (no kerning, as in the Windows text box), which halves the time a long
+    // text takes to lay out; scripts that need shaping still get it.
+    const QFont::StyleStrategy merging = glyphs == Glyphs::Any ? QFont::PreferDefault : QFont::NoFontMerging;
+    f.setStyleStrategy(QFont::StyleStrategy(merging | QFont::PreferNoShaping));
     return f;
 }
 
