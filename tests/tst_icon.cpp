@@ -1,7 +1,10 @@
 // The program's icon: four squares on light grey, at every size it comes in.
+#include <QBuffer>
+#include <QImageReader>
 #include <QTest>
 
 #include "app/AppIcon.h"
+#include "app/IconFile.h"
 
 namespace {
 constexpr TColor kGrey = 0xC0C0C0, kGreen = 0x00FF00, kRed = 0xFF0000, kBlue = 0x0000FF,
@@ -27,6 +30,7 @@ private slots:
     void everyPixel_data();
     void everyPixel();
     void everySizeIsMade();
+    void windowsIconFileHoldsFifteenImages();
 };
 
 void tst_Icon::everyPixel_data()
@@ -68,6 +72,35 @@ void tst_Icon::everySizeIsMade()
     for (const TBitmap& b : images)
         sizes.push_back(b.Size().Width);
     QCOMPARE(sizes, (std::vector<int>{16, 24, 32, 48, 256}));
+}
+
+void tst_Icon::windowsIconFileHoldsFifteenImages()
+{
+    const std::vector<std::uint8_t> bytes = MakeIconFile();
+    QByteArray data(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    // The directory: 16, 24, 32 and 48 px as bitmaps and 256 px as PNG, at 4, 8 and 32 bits.
+    QCOMPARE(quint8(data[4]) | quint8(data[5]) << 8, 15);
+    QList<int> depths;
+    for (int i = 0; i < 15; ++i)
+        depths << (quint8(data[6 + 16 * i + 6]) | quint8(data[6 + 16 * i + 7]) << 8);
+    QCOMPARE(depths.count(4), 5);
+    QCOMPARE(depths.count(8), 5);
+    QCOMPARE(depths.count(32), 5);
+
+    QBuffer buffer(&data);
+    QImageReader reader(&buffer, "ico");
+    int read = 0;
+    do {
+        const QImage image = reader.read();
+        QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+        const TBitmap expected = AppIconImage(image.width());
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                QVERIFY2((image.pixel(x, y) & 0xFFFFFF) == expected.Pixel(x, y),
+                         qPrintable(QStringLiteral("image %1 at %2,%3").arg(read).arg(x).arg(y)));
+        ++read;
+    } while (reader.jumpToNextImage());
+    QCOMPARE(read, 15);
 }
 
 QTEST_GUILESS_MAIN(tst_Icon)
