@@ -37,6 +37,8 @@ public:
     // Shows the main form and handles messages until it closes; then destroys
     // the forms. Returns the process exit code.
     int Run();
+    // Handles every message that is waiting, then returns.
+    void ProcessMessages();
     // Destroys the forms and the platform's application; Run() ends with it.
     // It must happen before static destruction, which the platform's own
     // shut-down has already passed.

@@ -39,6 +39,7 @@ public:
     static int HeightFor(const TFont& font, TBorderStyle border);
 
 private:
+    friend class TEditNotice;  // the platform's word that the text changed
     void changed();
     int tabOrder_;
 };

@@ -97,6 +97,8 @@ int TApplication::Run()
     return 0;
 }
 
+void TApplication::ProcessMessages() { QCoreApplication::processEvents(); }
+
 void TApplication::Finalize()
 {
     mainForm_ = nullptr;

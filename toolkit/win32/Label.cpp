@@ -1,0 +1,41 @@
+#include "CrashReporter.h"
+#include "Native.h"
+
+namespace {
+std::unique_ptr<TControl::Native> makeLabel(const TLabelSpec& spec)
+{
+    auto native = std::make_unique<TControl::Native>();
+    native->kind = TControl::Native::Kind::Label;
+    native->font = w32::fontFor(spec.Font);
+    native->color = w32::toColorRef(spec.Font.Color);
+    native->caption = spec.Caption;
+    const TSize extent = TLabel::TextExtent(spec.Caption, spec.Font);
+    native->rect = {spec.Left, spec.Top, extent.Width, extent.Height};
+    return native;
+}
+}  // namespace
+
+TSize TLabel::TextExtent(const String& text, const TFont& font)
+{
+    HFONT f = w32::fontFor(font);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, f);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, w32::wide(text), static_cast<int>(text.size()), &size);
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(f);
+    return {static_cast<int>(size.cx), static_cast<int>(tm.tmHeight)};
+}
+
+TLabel::TLabel(TForm& owner, const TLabelSpec& spec) : TControl(owner, spec.Name, makeLabel(spec)) {}
+
+String TLabel::Caption() const { return native().caption; }
+
+void TLabel::PlaceAbove(int left, int bottom)
+{
+    const TRect r = BoundsRect();
+    SetBounds({left, bottom - r.Height, r.Width, r.Height});
+}
