@@ -2,7 +2,8 @@
 # Installs what is missing, builds Pelomar and runs the whole test suite
 # headless: the unit tests on Qt's offscreen platform, the end-to-end checks
 # on a private Xvfb server, then the unit tests again under AddressSanitizer
-# and UndefinedBehaviorSanitizer.
+# and UndefinedBehaviorSanitizer, then the Windows build and its tests under
+# Wine.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh --test
@@ -18,3 +19,6 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPELOMAR_SANITIZE=ON
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure -j "$jobs" -L unit
+
+# The Windows program, cross-built, and its tests under Wine.
+scripts/build-windows.sh build-test

@@ -10,16 +10,26 @@ struct TApplication::Native {};
 namespace {
 TApplication gApplication;
 
+// The form a message's window belongs to, for the dialog manager.
+HWND formOf(HWND hwnd)
+{
+    HWND root = hwnd ? GetAncestor(hwnd, GA_ROOT) : nullptr;
+    wchar_t cls[32] = {};
+    if (root && GetClassNameW(root, cls, 32) && lstrcmpW(cls, w32::kFormClass) == 0)
+        return root;
+    return nullptr;
+}
+
 void pump(bool wait)
 {
     MSG msg;
-    HWND main = Application->MainForm() ? Application->MainForm()->native().hwnd : nullptr;
     while (wait ? GetMessageW(&msg, nullptr, 0, 0) > 0 : PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (!wait && msg.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
-        if (!main || !IsDialogMessageW(main, &msg)) {
+        HWND form = formOf(msg.hwnd);
+        if (!form || !IsDialogMessageW(form, &msg)) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
