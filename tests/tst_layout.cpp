@@ -125,6 +125,7 @@ void tst_Layout::substituteFacesGiveTheDesignedSizes_data()
     QTest::newRow("a cell box") << "a1" << QSize(35, 30);
     QTest::newRow("a child cell box") << "d4" << QSize(33, 30);
     QTest::newRow("Man") << "Man" << QSize(42, 24);
+    QTest::newRow("Vrouw, one wider than designed") << "Label8" << QSize(63, 24);
     QTest::newRow("the number 1") << "Label7" << QSize(9, 18);
     QTest::newRow("the cross sign") << "vrouw" << QSize(23, 40);
     QTest::newRow("a free text field") << "Edit2" << QSize(121, 24);

@@ -64,11 +64,11 @@ QFont toQFont(const TFont& font, Glyphs glyphs)
     f.setPixelSize(font.Height);
     f.setBold(font.Bold);
     // Every fallback face is a font-configuration search at start-up; the
-    // program's own fixed texts never need one. Latin text is not shaped
-    // (no kerning, as in the Windows text box), which halves the time a long
-    // text takes to lay out; scripts that need shaping still get it.
-    const QFont::StyleStrategy merging = glyphs == Glyphs::Any ? QFont::PreferDefault : QFont::NoFontMerging;
-    f.setStyleStrategy(QFont::StyleStrategy(merging | QFont::PreferNoShaping));
+    // program's own fixed texts never need one. In text boxes Latin text is
+    // not shaped (no kerning, as in the Windows text box), which halves the
+    // time a long text takes to lay out; scripts that need shaping still get
+    // it. The fixed texts keep their kerning, nearer their designed widths.
+    f.setStyleStrategy(glyphs == Glyphs::Any ? QFont::PreferNoShaping : QFont::NoFontMerging);
     return f;
 }
 

@@ -63,21 +63,17 @@ void paint(TForm& form, HDC target, const RECT& client)
 void doubleClick(TForm& form, int x, int y)
 {
     const auto& controls = form.Controls();
-    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
-        const TControl::Native& n = (*it)->native();
-        if (n.kind == TControl::Native::Kind::Label && n.rect.Contains(x, y)) {
-            auto* label = static_cast<TLabel*>(it->get());
-            if (label->OnDblClick)
-                crash::guard([label] { label->OnDblClick(label); }, u"OnDblClick of " + label->Name());
-            return;
-        }
-    }
-    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
-        const TControl::Native& n = (*it)->native();
-        if (n.kind == TControl::Native::Kind::Image && n.rect.Contains(x, y)) {
-            auto* image = static_cast<TImage*>(it->get());
-            if (image->OnDblClick)
-                crash::guard([image] { image->OnDblClick(image); }, u"OnDblClick of " + image->Name());
+    for (auto kind : {TControl::Native::Kind::Label, TControl::Native::Kind::Image}) {
+        for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+            const TControl::Native& n = (*it)->native();
+            if (n.kind != kind || !n.rect.Contains(x, y))
+                continue;
+            TControl* control = it->get();
+            const TNotifyEvent& handler = kind == TControl::Native::Kind::Label
+                                              ? static_cast<TLabel*>(control)->OnDblClick
+                                              : static_cast<TImage*>(control)->OnDblClick;
+            if (handler)
+                crash::guard([&handler, control] { handler(control); }, u"OnDblClick of " + control->Name());
             return;
         }
     }
