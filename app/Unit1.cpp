@@ -45,7 +45,7 @@ constexpr Binding kChangeHandlers[] = {
 };
 // clang-format on
 
-TEditSpec editSpec(const layout::Control& row)
+TEditProps editProps(const layout::Control& row)
 {
     return {String(row.name),
             row.rect.Left,
@@ -66,15 +66,15 @@ void createControl(TForm& form, const layout::Control& row)
         form.Create<TImage>(String(row.name));
         break;
     case layout::Kind::StaticText:
-        form.Create<TLabel>(TLabelSpec{String(row.name), row.rect.Left, row.rect.Top,
+        form.Create<TLabel>(TLabelProps{String(row.name), row.rect.Left, row.rect.Top,
                                        String(row.text), layout::FontFor(row.font, row.colour)});
         break;
     case layout::Kind::CaptionedBox:
-        form.Create<TLabeledEdit>(editSpec(row), String(layout::CaptionOf(row.name)->text));
+        form.Create<TLabeledEdit>(editProps(row), String(layout::CaptionOf(row.name)->text));
         break;
     case layout::Kind::Box:
     case layout::Kind::FlatBox:
-        form.Create<TEdit>(editSpec(row));
+        form.Create<TEdit>(editProps(row));
         break;
     }
 }

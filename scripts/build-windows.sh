@@ -14,7 +14,11 @@ host=${1:-build-host}
 sudo=()
 [[ $(id -u) -ne 0 ]] && sudo=(sudo)
 
-runs32() { [[ -e /lib/ld-linux.so.2 ]] && /lib/ld-linux.so.2 --version >/dev/null 2>&1; }
+# Whether the kernel itself runs 32-bit programs (not an emulator registered
+# with binfmt_misc, under which Wine is far too slow to test with).
+runs32() {
+    [[ -e /lib/ld-linux.so.2 && ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ]] && /lib/ld-linux.so.2 --version >/dev/null 2>&1
+}
 need=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb xauth openbox file binutils-mingw-w64-i686)
 missing=()
 for p in "${need[@]}"; do

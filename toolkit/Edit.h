@@ -11,7 +11,7 @@ enum class TBorderStyle {
     FlatLine,  // a flat 1-px line
 };
 
-struct TEditSpec {
+struct TEditProps {
     String Name;
     int Left = 0;
     int Top = 0;
@@ -26,7 +26,7 @@ struct TEditSpec {
 
 class TEdit : public TControl {
 public:
-    TEdit(TForm& owner, const TEditSpec& spec);
+    TEdit(TForm& owner, const TEditProps& props);
 
     String Text() const;
     void SetText(const String& text);

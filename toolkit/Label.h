@@ -6,7 +6,7 @@
 
 #include "Control.h"
 
-struct TLabelSpec {
+struct TLabelProps {
     String Name;
     int Left = 0;
     int Top = 0;
@@ -16,7 +16,7 @@ struct TLabelSpec {
 
 class TLabel : public TControl {
 public:
-    TLabel(TForm& owner, const TLabelSpec& spec);
+    TLabel(TForm& owner, const TLabelProps& props);
 
     String Caption() const;
     // Moves the label so that its bottom edge lies at the given y.

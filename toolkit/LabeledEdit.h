@@ -10,7 +10,7 @@ class TLabeledEdit : public TEdit {
 public:
     static constexpr int kCaptionGap = 3;  // px between caption and box
 
-    TLabeledEdit(TForm& owner, const TEditSpec& spec, const String& caption);
+    TLabeledEdit(TForm& owner, const TEditProps& props, const String& caption);
 
     TLabel& EditLabel() const { return *label_; }
 

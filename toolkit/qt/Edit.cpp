@@ -80,19 +80,19 @@ int TEdit::HeightFor(const TFont& font, TBorderStyle border)
            (border == TBorderStyle::Sunken3D ? kSunkenExtra : kFlatExtra);
 }
 
-TEdit::TEdit(TForm& owner, const TEditSpec& spec)
-    : TControl(owner, spec.Name, makeEdit(owner, spec.Border)), tabOrder_(spec.TabOrder)
+TEdit::TEdit(TForm& owner, const TEditProps& props)
+    : TControl(owner, props.Name, makeEdit(owner, props.Border)), tabOrder_(props.TabOrder)
 {
     auto* edit = static_cast<qtk::EditWidget*>(native().widget);
-    edit->setFont(qtk::toQFont(spec.Font));
+    edit->setFont(qtk::toQFont(props.Font));
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Base, qtk::toQColor(clWindow));
-    palette.setColor(QPalette::Text, qtk::toQColor(spec.Font.Color));
+    palette.setColor(QPalette::Text, qtk::toQColor(props.Font.Color));
     edit->setPalette(palette);
-    edit->setText(qtk::toQ(spec.Text));
-    edit->setGeometry(spec.Left, spec.Top, spec.Width, HeightFor(spec.Font, spec.Border));
-    edit->setAccessibleName(qtk::toQ(spec.Accessible));
-    edit->setAccessibleDescription(qtk::toQ(spec.Description));
+    edit->setText(qtk::toQ(props.Text));
+    edit->setGeometry(props.Left, props.Top, props.Width, HeightFor(props.Font, props.Border));
+    edit->setAccessibleName(qtk::toQ(props.Accessible));
+    edit->setAccessibleDescription(qtk::toQ(props.Description));
     // Connected only now that the start text is in place: building runs no handler.
     QObject::connect(edit, &QLineEdit::textChanged, edit, [this] { changed(); });
 }

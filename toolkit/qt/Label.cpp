@@ -41,12 +41,12 @@ void LabelWidget::mouseDoubleClickEvent(QMouseEvent* event)
 }  // namespace qtk
 
 namespace {
-std::unique_ptr<TControl::Native> makeLabel(TForm& owner, TLabel& label, const TLabelSpec& spec)
+std::unique_ptr<TControl::Native> makeLabel(TForm& owner, TLabel& label, const TLabelProps& props)
 {
     auto native = std::make_unique<TControl::Native>();
-    native->widget = new qtk::LabelWidget(owner.native().widget, label, qtk::toQ(spec.Caption),
-                                          qtk::toQFont(spec.Font, qtk::Glyphs::OwnFace),
-                                          qtk::toQColor(spec.Font.Color));
+    native->widget = new qtk::LabelWidget(owner.native().widget, label, qtk::toQ(props.Caption),
+                                          qtk::toQFont(props.Font, qtk::Glyphs::OwnFace),
+                                          qtk::toQColor(props.Font.Color));
     return native;
 }
 }  // namespace
@@ -57,11 +57,11 @@ TSize TLabel::TextExtent(const String& text, const TFont& font)
     return {QFontMetrics(f).horizontalAdvance(qtk::toQ(text)), qtk::lineHeight(f)};
 }
 
-TLabel::TLabel(TForm& owner, const TLabelSpec& spec)
-    : TControl(owner, spec.Name, makeLabel(owner, *this, spec))
+TLabel::TLabel(TForm& owner, const TLabelProps& props)
+    : TControl(owner, props.Name, makeLabel(owner, *this, props))
 {
-    const TSize extent = TextExtent(spec.Caption, spec.Font);
-    SetBounds({spec.Left, spec.Top, extent.Width, extent.Height});
+    const TSize extent = TextExtent(props.Caption, props.Font);
+    SetBounds({props.Left, props.Top, extent.Width, extent.Height});
 }
 
 String TLabel::Caption() const

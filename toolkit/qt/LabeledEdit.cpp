@@ -31,9 +31,9 @@ private:
 };
 }  // namespace
 
-TLabeledEdit::TLabeledEdit(TForm& owner, const TEditSpec& spec, const String& caption)
-    : TEdit(owner, spec),
-      label_(owner.Create<TLabel>(TLabelSpec{spec.Name + u"Label", spec.Left, spec.Top, caption,
+TLabeledEdit::TLabeledEdit(TForm& owner, const TEditProps& props, const String& caption)
+    : TEdit(owner, props),
+      label_(owner.Create<TLabel>(TLabelProps{props.Name + u"Label", props.Left, props.Top, caption,
                                              owner.Font()}))
 {
     QWidget* box = native().widget;

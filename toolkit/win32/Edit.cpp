@@ -9,17 +9,17 @@ namespace {
 constexpr int kSunkenExtra = 8;  // 2-px edge and 2-px gap, top and bottom
 constexpr int kFlatExtra = 6;    // 1-px line and 2-px gap, top and bottom
 
-std::unique_ptr<TControl::Native> makeEdit(TForm& owner, const TEditSpec& spec)
+std::unique_ptr<TControl::Native> makeEdit(TForm& owner, const TEditProps& props)
 {
     auto native = std::make_unique<TControl::Native>();
     native->kind = TControl::Native::Kind::Edit;
-    native->font = w32::fontFor(spec.Font);
-    native->color = w32::toColorRef(spec.Font.Color);
-    native->lastText = spec.Text;
-    const bool sunken = spec.Border == TBorderStyle::Sunken3D;
-    native->hwnd = CreateWindowExW(sunken ? WS_EX_CLIENTEDGE : 0, L"EDIT", w32::wide(spec.Text),
+    native->font = w32::fontFor(props.Font);
+    native->color = w32::toColorRef(props.Font.Color);
+    native->lastText = props.Text;
+    const bool sunken = props.Border == TBorderStyle::Sunken3D;
+    native->hwnd = CreateWindowExW(sunken ? WS_EX_CLIENTEDGE : 0, L"EDIT", w32::wide(props.Text),
                                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL | (sunken ? 0 : WS_BORDER),
-                                   spec.Left, spec.Top, spec.Width, TEdit::HeightFor(spec.Font, spec.Border),
+                                   props.Left, props.Top, props.Width, TEdit::HeightFor(props.Font, props.Border),
                                    owner.native().hwnd, nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(native->hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(native->font), FALSE);
     SendMessageW(native->hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
@@ -36,8 +36,8 @@ int TEdit::HeightFor(const TFont& font, TBorderStyle border)
     return line + (border == TBorderStyle::Sunken3D ? kSunkenExtra : kFlatExtra);
 }
 
-TEdit::TEdit(TForm& owner, const TEditSpec& spec)
-    : TControl(owner, spec.Name, makeEdit(owner, spec)), tabOrder_(spec.TabOrder)
+TEdit::TEdit(TForm& owner, const TEditProps& props)
+    : TControl(owner, props.Name, makeEdit(owner, props)), tabOrder_(props.TabOrder)
 {
     SetWindowLongPtrW(native().hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }

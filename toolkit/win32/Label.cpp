@@ -2,15 +2,15 @@
 #include "Native.h"
 
 namespace {
-std::unique_ptr<TControl::Native> makeLabel(const TLabelSpec& spec)
+std::unique_ptr<TControl::Native> makeLabel(const TLabelProps& props)
 {
     auto native = std::make_unique<TControl::Native>();
     native->kind = TControl::Native::Kind::Label;
-    native->font = w32::fontFor(spec.Font);
-    native->color = w32::toColorRef(spec.Font.Color);
-    native->caption = spec.Caption;
-    const TSize extent = TLabel::TextExtent(spec.Caption, spec.Font);
-    native->rect = {spec.Left, spec.Top, extent.Width, extent.Height};
+    native->font = w32::fontFor(props.Font);
+    native->color = w32::toColorRef(props.Font.Color);
+    native->caption = props.Caption;
+    const TSize extent = TLabel::TextExtent(props.Caption, props.Font);
+    native->rect = {props.Left, props.Top, extent.Width, extent.Height};
     return native;
 }
 }  // namespace
@@ -30,7 +30,7 @@ TSize TLabel::TextExtent(const String& text, const TFont& font)
     return {static_cast<int>(size.cx), static_cast<int>(tm.tmHeight)};
 }
 
-TLabel::TLabel(TForm& owner, const TLabelSpec& spec) : TControl(owner, spec.Name, makeLabel(spec)) {}
+TLabel::TLabel(TForm& owner, const TLabelProps& props) : TControl(owner, props.Name, makeLabel(props)) {}
 
 String TLabel::Caption() const { return native().caption; }
 

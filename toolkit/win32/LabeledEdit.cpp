@@ -32,9 +32,9 @@ LRESULT CALLBACK followingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 
 }  // namespace
 
-TLabeledEdit::TLabeledEdit(TForm& owner, const TEditSpec& spec, const String& caption)
-    : TEdit(owner, spec),
-      label_(owner.Create<TLabel>(TLabelSpec{spec.Name + u"Label", spec.Left, spec.Top, caption, owner.Font()}))
+TLabeledEdit::TLabeledEdit(TForm& owner, const TEditProps& props, const String& caption)
+    : TEdit(owner, props),
+      label_(owner.Create<TLabel>(TLabelProps{props.Name + u"Label", props.Left, props.Top, caption, owner.Font()}))
 {
     HWND box = native().hwnd;
     place(box, *label_);
