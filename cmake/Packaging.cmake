@@ -10,7 +10,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-wine, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-wine")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Crossing diagram for one gene, for genetics lessons\n Father and mother with two alleles each, their gametes and the four\n children; typing an allele into one of its boxes shows it in the other three.")
 include(CPack)

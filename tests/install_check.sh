@@ -27,7 +27,7 @@ grep -qx "Icon=$id" "$root/usr/share/applications/$id.desktop"
 deb=$(ls "$root"/deb/*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for need in fonts-liberation fonts-wine qt6-qpa-plugins libqt6widgets6; do
+for need in fonts-liberation fonts-wine libqt6gui6 libqt6widgets6; do
     [[ "$depends" == *"$need"* ]] || { echo "the package does not depend on $need"; exit 1; }
 done
 contents=$(dpkg-deb -c "$deb")
