@@ -115,6 +115,13 @@ done
 [[ -n "$shots" ]] && cp "$work/shot.png" "$shots/e2e-row-a.png"
 expect "row b stays empty" '(( $(count 466 440 33 30 "#800000") == 0 ))'
 
+# Minimising and restoring changes nothing.
+xdotool windowminimize --sync "$win"
+xdotool windowactivate --sync "$win"
+read -r _ _ w3 h3 <<<"$(geometry)"
+check "restored at its size" "${cw}x${ch}" "${w3}x${h3}"
+expect "restored with row a intact" '(( $(count 690 601 33 30 "$orange") > 10 ))'
+
 click2 20 300
 expect "the second clearing empties a4" '(( $(count 690 601 33 30 "$orange") == 0 ))'
 
