@@ -110,11 +110,14 @@ std::vector<std::uint8_t> MakeIconFile()
         int size, depth;
         std::vector<std::uint8_t> data;
     };
+    std::vector<std::vector<std::uint32_t>> pixels;
+    for (int size : kAppIconSizes)
+        pixels.push_back(pixelsOf(AppIconImage(size)));
     std::vector<Image> images;
     for (int depth : kDepths)
-        for (int size : kAppIconSizes) {
-            const std::vector<std::uint32_t> pixels = pixelsOf(AppIconImage(size));
-            images.push_back({size, depth, size == 256 ? pngAt(depth, pixels) : dib(size, depth, pixels)});
+        for (std::size_t i = 0; i < std::size(kAppIconSizes); ++i) {
+            const int size = kAppIconSizes[i];
+            images.push_back({size, depth, size == 256 ? pngAt(depth, pixels[i]) : dib(size, depth, pixels[i])});
         }
     std::vector<std::uint8_t> file;
     put16(file, 0);

@@ -5,7 +5,6 @@
 
 #include "AppIcon.h"
 #include "IconFile.h"
-#include "toolkit/soft/Png.h"
 
 int main(int argc, char** argv)
 {

@@ -37,6 +37,8 @@ public:
     // The height a box of this font and border takes: the font's line height
     // plus the border on both sides and a 2-px gap inside the sunken edge.
     static int HeightFor(const TFont& font, TBorderStyle border);
+    // What the border adds to the line height: edge or line, and the gap.
+    static int BorderAllowance(TBorderStyle border);
 
 private:
     friend class TEditNotice;  // the platform's word that the text changed

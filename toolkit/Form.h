@@ -12,6 +12,7 @@
 
 #include "Bitmap.h"
 #include "Control.h"
+#include "Edit.h"
 
 struct TFrame {
     int Left = 0;
@@ -71,6 +72,8 @@ public:
     }
 
     const std::vector<std::unique_ptr<TControl>>& Controls() const { return controls_; }
+    // The form's text boxes, first to last in the tab order.
+    std::vector<TEdit*> BoxesInTabOrder() const;
 
     struct Native;
     Native& native() const { return *native_; }

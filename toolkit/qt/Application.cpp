@@ -4,8 +4,6 @@
 #include <QApplication>
 
 #include <QEvent>
-#include <exception>
-#include <typeinfo>
 
 #include "../Application.h"
 #include "CrashReporter.h"
@@ -24,22 +22,13 @@ public:
     {
         try {
             return QApplication::notify(receiver, event);
-        } catch (const std::exception& e) {
-            report(QStringLiteral("exception %1: %2").arg(QString::fromLatin1(typeid(e).name()), QString::fromLocal8Bit(e.what())),
-                   receiver, event);
         } catch (...) {
-            report(QStringLiteral("unknown exception"), receiver, event);
+            qtk::crash::handleCurrentException(QStringLiteral("event %1 delivered to %2 \"%3\"")
+                                                   .arg(int(event->type()))
+                                                   .arg(QString::fromLatin1(receiver->metaObject()->className()),
+                                                        receiver->objectName()));
         }
         return true;
-    }
-
-private:
-    static void report(const QString& what, QObject* receiver, QEvent* event)
-    {
-        const QString where = QStringLiteral("event %1 delivered to %2 \"%3\"")
-                                  .arg(int(event->type()))
-                                  .arg(QString::fromLatin1(receiver->metaObject()->className()), receiver->objectName());
-        qtk::crash::handle(what, where);
     }
 };
 

@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -208,8 +207,13 @@ void guard(const std::function<void()>& handler, const QString& where)
     try {
         handler();
     } catch (...) {
-        handle(describe(std::current_exception()), where);
+        handleCurrentException(where);
     }
+}
+
+void handleCurrentException(const QString& where)
+{
+    handle(describe(std::current_exception()), where);
 }
 
 void setBoxHook(std::function<void(QDialog*)> hook) { gBoxHook = std::move(hook); }

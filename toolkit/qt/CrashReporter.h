@@ -43,6 +43,9 @@ bool appendReport(const QString& file, const QString& report);
 // chose; returns only for "continue application".
 void handle(const QString& what, const QString& where);
 
+// Reports the exception being handled (call it inside a catch block).
+void handleCurrentException(const QString& where);
+
 // Runs a notification handler of the program. A fault that escapes it is
 // reported here, before it can unwind through Qt's event delivery, which is
 // not built to be unwound through; `where` names the handler's control.

@@ -74,10 +74,7 @@ std::unique_ptr<TControl::Native> makeEdit(TForm& owner, TBorderStyle border)
 
 int TEdit::HeightFor(const TFont& font, TBorderStyle border)
 {
-    constexpr int kSunkenExtra = 8;  // 2-px edge and 2-px gap, top and bottom
-    constexpr int kFlatExtra = 6;    // 1-px line and 2-px gap, top and bottom
-    return qtk::lineHeight(qtk::toQFont(font)) +
-           (border == TBorderStyle::Sunken3D ? kSunkenExtra : kFlatExtra);
+    return qtk::lineHeight(qtk::toQFont(font)) + BorderAllowance(border);
 }
 
 TEdit::TEdit(TForm& owner, const TEditProps& props)

@@ -126,12 +126,6 @@ void TForm::SetIcon(const std::vector<TBitmap>& images)
     native_->widget->setWindowIcon(icon);
 }
 
-TSize TForm::CentredPosition(TSize screen, TSize window)
-{
-    return {std::max(0, (screen.Width - window.Width) / 2),
-            std::max(0, (screen.Height - window.Height) / 2)};
-}
-
 void TForm::added(TControl& control)
 {
     QWidget* widget = control.native().widget;
@@ -139,12 +133,7 @@ void TForm::added(TControl& control)
         // Text boxes lie above every static text and caption.
         widget->raise();
         // Tab order follows each box's TabOrder, whatever the creation order.
-        std::vector<TEdit*> boxes;
-        for (const auto& c : controls_)
-            if (auto* e = dynamic_cast<TEdit*>(c.get()))
-                boxes.push_back(e);
-        std::stable_sort(boxes.begin(), boxes.end(),
-                         [](TEdit* a, TEdit* b) { return a->TabOrder() < b->TabOrder(); });
+        const std::vector<TEdit*> boxes = BoxesInTabOrder();
         for (std::size_t i = 1; i < boxes.size(); ++i)
             QWidget::setTabOrder(boxes[i - 1]->native().widget, boxes[i]->native().widget);
     } else {
@@ -170,12 +159,8 @@ void TForm::Show()
             w->move(g.x() + at.Width, g.y() + at.Height);
         }
         // The first box of the tab order takes the focus on activation.
-        TEdit* first = nullptr;
-        for (const auto& c : controls_)
-            if (auto* e = dynamic_cast<TEdit*>(c.get()); e && (!first || e->TabOrder() < first->TabOrder()))
-                first = e;
-        if (first)
-            first->native().widget->setFocus(Qt::ActiveWindowFocusReason);
+        if (const std::vector<TEdit*> boxes = BoxesInTabOrder(); !boxes.empty())
+            boxes.front()->native().widget->setFocus(Qt::ActiveWindowFocusReason);
     }
     w->show();
 }

@@ -9,7 +9,6 @@ namespace qtk {
 ImageWidget::ImageWidget(QWidget* parent, TImage& image) : QWidget(parent), image_(image)
 {
     setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
 void ImageWidget::setPicture(TSize size, TDrawProc draw)
@@ -75,10 +74,4 @@ void TImage::SetPicture(TSize size, TDrawProc draw)
 const TBitmap& TImage::Picture() const
 {
     return static_cast<qtk::ImageWidget*>(native().widget)->picture();
-}
-
-int TImage::CentredOrigin(int clientExtent, int pictureExtent)
-{
-    // Integer division truncates toward zero, also for a picture larger than the client.
-    return (clientExtent - pictureExtent) / 2;
 }

@@ -68,9 +68,3 @@ String TLabel::Caption() const
 {
     return qtk::fromQ(static_cast<qtk::LabelWidget*>(native().widget)->text());
 }
-
-void TLabel::PlaceAbove(int left, int bottom)
-{
-    const TRect r = BoundsRect();
-    SetBounds({left, bottom - r.Height, r.Width, r.Height});
-}

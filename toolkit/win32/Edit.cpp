@@ -6,8 +6,6 @@
 #include "Native.h"
 
 namespace {
-constexpr int kSunkenExtra = 8;  // 2-px edge and 2-px gap, top and bottom
-constexpr int kFlatExtra = 6;    // 1-px line and 2-px gap, top and bottom
 
 std::unique_ptr<TControl::Native> makeEdit(TForm& owner, const TEditProps& props)
 {
@@ -33,7 +31,7 @@ int TEdit::HeightFor(const TFont& font, TBorderStyle border)
     HFONT f = w32::fontFor(font);
     const int line = static_cast<int>(w32::metricsOf(f).tmHeight);
     DeleteObject(f);
-    return line + (border == TBorderStyle::Sunken3D ? kSunkenExtra : kFlatExtra);
+    return line + BorderAllowance(border);
 }
 
 TEdit::TEdit(TForm& owner, const TEditProps& props)

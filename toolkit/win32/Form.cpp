@@ -258,22 +258,12 @@ void TForm::SetIcon(const std::vector<TBitmap>& images)
     }
 }
 
-TSize TForm::CentredPosition(TSize screen, TSize window)
-{
-    return {std::max(0, (screen.Width - window.Width) / 2), std::max(0, (screen.Height - window.Height) / 2)};
-}
-
 void TForm::added(TControl& control)
 {
     if (!dynamic_cast<TEdit*>(&control))
         return;
-    std::vector<TEdit*> boxes;
-    for (const auto& c : controls_)
-        if (auto* e = dynamic_cast<TEdit*>(c.get()))
-            boxes.push_back(e);
-    std::stable_sort(boxes.begin(), boxes.end(), [](TEdit* a, TEdit* b) { return a->TabOrder() < b->TabOrder(); });
     HWND after = HWND_TOP;
-    for (TEdit* box : boxes) {
+    for (TEdit* box : BoxesInTabOrder()) {
         SetWindowPos(box->native().hwnd, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         after = box->native().hwnd;
     }
@@ -297,11 +287,8 @@ void TForm::Show()
     ShowWindow(hwnd, show);
     UpdateWindow(hwnd);
     if (!native_->lastFocus) {
-        TEdit* first = nullptr;
-        for (const auto& c : controls_)
-            if (auto* e = dynamic_cast<TEdit*>(c.get()); e && (!first || e->TabOrder() < first->TabOrder()))
-                first = e;
-        if (first) {
+        const std::vector<TEdit*> boxes = BoxesInTabOrder();
+        if (TEdit* first = boxes.empty() ? nullptr : boxes.front()) {
             SetFocus(first->native().hwnd);
             SendMessageW(first->native().hwnd, EM_SETSEL, 0, -1);
             native_->lastFocus = first->native().hwnd;

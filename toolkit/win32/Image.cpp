@@ -21,8 +21,3 @@ void TImage::SetPicture(TSize size, TDrawProc draw)
 }
 
 const TBitmap& TImage::Picture() const { return native().picture; }
-
-int TImage::CentredOrigin(int clientExtent, int pictureExtent)
-{
-    return (clientExtent - pictureExtent) / 2;
-}

@@ -33,9 +33,3 @@ TSize TLabel::TextExtent(const String& text, const TFont& font)
 TLabel::TLabel(TForm& owner, const TLabelProps& props) : TControl(owner, props.Name, makeLabel(props)) {}
 
 String TLabel::Caption() const { return native().caption; }
-
-void TLabel::PlaceAbove(int left, int bottom)
-{
-    const TRect r = BoundsRect();
-    SetBounds({left, bottom - r.Height, r.Width, r.Height});
-}
